@@ -1,0 +1,29 @@
+# The two everyday commands: `make demo` and `make test`.
+SHELL := /bin/bash
+PRESETS := native win64 win32
+
+.PHONY: demo test build setup bench clean
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@for p in $(PRESETS); do \
+	    cmake --preset $$p >/dev/null && cmake --build --preset $$p || exit 1; \
+	done
+
+# Native tests include suites that drive the Windows build under Wine, so every
+# run gets a virtual display.
+test: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset native
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win64
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win32
+
+demo: build
+	@scripts/demo.sh
+
+bench: setup
+	@scripts/bench.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,10 @@
+#pragma once
+
+#define IDI_OVALDI 128
+#define IDD_PASSWORD 129
+#define IDB_SIDE_PICTURE 130
+#define IDD_WIZ_INTRO 230
+#define IDD_WIZ_DONE 231
+#define IDD_WIZ_KEYS 232
+#define IDC_CERT_LIST 1000
+#define IDC_PASSWORD 1001

@@ -7,7 +7,9 @@
 
 namespace {
 
-TEST(UrlEncodeFieldShiftJis, ProcessRunsUnderCodePage932) { ASSERT_EQ(GetACP(), 932u); }
+TEST(UrlEncodeFieldShiftJis, ProcessRunsUnderCodePage932) {
+    ASSERT_EQ(GetACP(), 932u);
+}
 
 TEST(UrlEncodeFieldShiftJis, TrailByteThatLooksLikePunctuationIsNotEscaped) {
     struct Case {
@@ -17,9 +19,9 @@ TEST(UrlEncodeFieldShiftJis, TrailByteThatLooksLikePunctuationIsNotEscaped) {
         // 0x95 0x5C is one character whose trail byte is the reverse solidus.
         {"\x95\x5C", "\x95\x5C"},
         {"\x95\x5C\\", "\x95\x5C%5C"},
-        {"a\x83\x7C-b", "a\x83\x7C%2Db"},   // trail byte 0x7C ('|')
+        {"a\x83\x7C-b", "a\x83\x7C%2Db"}, // trail byte 0x7C ('|')
         {"\x81\x40 \x81\x40", "\x81\x40+\x81\x40"},
-        {"x\x95", "x\x95"},                 // lead byte cut off by the terminator
+        {"x\x95", "x\x95"}, // lead byte cut off by the terminator
         {"\\\x95\x5C\x95\x5C", "%5C\x95\x5C\x95\x5C"},
     };
     for (const Case& c : cases)

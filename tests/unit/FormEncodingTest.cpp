@@ -38,7 +38,8 @@ TEST(UrlEncodeField, WorkedExamples) {
         {"", ""},
         {"AZaz09", "AZaz09"},
         {"%41", "%41"},
-        {"-----BEGIN CERTIFICATE-----\r\nMIIB\nxyz\r\n", "%2D%2D%2D%2D%2DBEGIN+CERTIFICATE%2D%2D%2D%2D%2D\r\nMIIB\nxyz\r\n"},
+        {"-----BEGIN CERTIFICATE-----\r\nMIIB\nxyz\r\n",
+         "%2D%2D%2D%2D%2DBEGIN+CERTIFICATE%2D%2D%2D%2D%2D\r\nMIIB\nxyz\r\n"},
     };
     for (const Example& e : examples)
         EXPECT_EQ(UrlEncodeField(e.in), e.out) << "argument: " << e.in;
@@ -57,12 +58,13 @@ TEST(UrlEncodeField, EveryCharacterClass) {
     for (const char raw : {'\t', '\r', '\n', '\x01', '\x1f', '\x7f'})
         cases.emplace_back(std::string(1, raw), std::string(1, raw));
     for (int b = 0x80; b <= 0xFF; ++b)
-        cases.emplace_back(std::string(1, static_cast<char>(b)), std::string(1, static_cast<char>(b)));
+        cases.emplace_back(std::string(1, static_cast<char>(b)),
+                           std::string(1, static_cast<char>(b)));
 
     ASSERT_EQ(std::string(kEscapeSet).size(), 30u);
     for (const auto& [in, out] : cases)
-        EXPECT_EQ(UrlEncodeField(in.c_str()), out) << "byte 0x" << std::hex
-                                                   << int(static_cast<unsigned char>(in[0]));
+        EXPECT_EQ(UrlEncodeField(in.c_str()), out)
+            << "byte 0x" << std::hex << int(static_cast<unsigned char>(in[0]));
 }
 
 TEST(UrlEncodeField, MatchesTheThirtyPassDefinitionOnRandomText) {
@@ -94,7 +96,8 @@ TEST(BuildFormBody, JoinsTheThreeFieldsInOrder) {
 
 TEST(BuildFormBody, EqualsConcatenationOfEncodedFields) {
     const std::string cert = "-----BEGIN CERTIFICATE-----\nMIIC+/9=\n-----END CERTIFICATE-----\n";
-    const std::string record = "K1ABC|/C=US/O=American Radio Relay League/CN=LoTW|305419896|k1abc@example.org";
+    const std::string record =
+        "K1ABC|/C=US/O=American Radio Relay League/CN=LoTW|305419896|k1abc@example.org";
     const std::string sig = "q83vASNF+/Z4==\n";
     EXPECT_EQ(BuildFormBody(cert.c_str(), record.c_str(), sig.c_str()),
               "cert=" + UrlEncodeField(cert.c_str()) + "&data=" + UrlEncodeField(record.c_str()) +

@@ -22,7 +22,7 @@ test: build
 demo: build
 	@scripts/demo.sh
 
-bench: setup
+bench: build
 	@scripts/bench.sh
 
 clean:

@@ -375,6 +375,14 @@ TEST_P(WizardScenario, ShowsWhatItShouldAndSendsWhatItShould) {
     EXPECT_EQ(run.WaitExit(), 0);
     const std::vector<std::string> log = CallLog(run.Install());
     EXPECT_EQ(SigningPhaseFault(log), "");
+    if (!log.empty()) {
+        // Generation 1 serves whenever it loads; otherwise generation 2.
+        const bool first = row.world.libraries == Libraries::Generation1;
+        EXPECT_EQ(
+            log[0].rfind(first ? "tqsl_init build=generation1" : "tqsl_init build=generation2", 0),
+            0u)
+            << log[0];
+    }
     if (!row.failure) {
         const std::vector<ValidationServer::Exchange> exchanges = run.Server().Exchanges();
         ASSERT_EQ(exchanges.size(), 1u);

@@ -71,6 +71,11 @@ extern "C" {
 
 TQSL_EXPORT int TQSL_CALL tqsl_init(void) {
     Call call("tqsl_init");
+#if defined(TQSL_STANDIN_STDCALL)
+    call.argument("build", "generation2");
+#elif defined(_WIN32)
+    call.argument("build", "generation1");
+#endif
     if (call.failedBySwitch("init_fail"))
         return call.result();
 #if defined(TQSL_STANDIN_COMPANION)

@@ -39,7 +39,7 @@ TEST(Companions, Generation1LoadsOnlyAfterThem) {
     const auto init = reinterpret_cast<int(__cdecl*)()>(loaded.symbol("tqsl_init"));
     ASSERT_NE(init, nullptr);
     EXPECT_EQ(init(), 0);
-    EXPECT_EQ(folder.callLog(), std::vector<std::string>{"tqsl_init => 0"});
+    EXPECT_EQ(folder.callLog(), std::vector<std::string>{"tqsl_init build=generation1 => 0"});
 }
 
 } // namespace

@@ -43,11 +43,16 @@ void CertificatePageLogic::Initialise() {
     m_strReason = texts::kDefaultReason;
     m_tqsl.LoadTqslLibrary();
     bool listed = false;
-    if (m_tqsl.Generation() != 0)
-        listed = FillList();
-    else if (!m_tqsl.MissingFunction().empty())
+    if (m_tqsl.Generation() != 0) {
+        try {
+            listed = FillList();
+        } catch (const std::bad_alloc&) {
+            m_strReason = texts::kOutOfMemory;
+        }
+    } else if (!m_tqsl.MissingFunction().empty()) {
         m_strReason = texts::kMissingFunctionPrefix + m_tqsl.LibraryPath() +
                       texts::kMissingFunctionSuffix + m_tqsl.MissingFunction() + ".";
+    }
     m_list.Select(0);
     if (!listed)
         m_services.ShowMessage(m_strReason);

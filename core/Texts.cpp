@@ -20,7 +20,8 @@ const char kMissingFunctionSuffix[] = " lacks the function ";
 const char kNoSignatureSize[] =
     "The Trusted QSL library did not report the size of the signature.  Please reinstall the "
     "software and try again.";
-const char kOutOfMemory[] = "There is not enough memory to sign the authentication request.";
+const char kOutOfMemory[] =
+    "There is not enough memory to go on.  Please close other programs and try again.";
 const char kArrlIssuer[] = "American Radio Relay League";
 
 } // namespace texts

@@ -1,12 +1,11 @@
 #include "Harness.h"
 
+#include "Subprocess.h"
 #include "WindowsBuild.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-extern char** environ;
 
 namespace e2e {
 
@@ -49,17 +46,6 @@ std::string Env(const char* name) {
     return value ? value : "";
 }
 
-int Spawn(const std::vector<std::string>& arguments, posix_spawn_file_actions_t* actions) {
-    std::vector<char*> argv;
-    for (const std::string& a : arguments)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], actions, nullptr, argv.data(), environ) != 0)
-        return -1;
-    return pid;
-}
-
 } // namespace
 
 const Paths& Paths::Get() {
@@ -76,46 +62,31 @@ const Paths& Paths::Get() {
     return paths;
 }
 
-int RunInWine(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command = {wizard_driver::wineRunScript().string()};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    // Wine's own chatter is not the test's output.
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const int pid = Spawn(command, &quiet);
-    posix_spawn_file_actions_destroy(&quiet);
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) < 0)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void ImportRegistry(const std::string& regText) {
     const std::string file = Paths::Get().work + "/import.reg";
     WriteFile(file, regText);
-    ASSERT_EQ(RunInWine({"regedit", "/S", wizard_driver::windowsPath(file)}), 0);
+    // Wine's own chatter is not the test's output.
+    const int status =
+        wizard_driver::runToEnd({"/bin/sh", "-c", "exec \"$0\" \"$@\" >/dev/null 2>&1",
+                                 wizard_driver::wineRunScript().string(), "regedit", "/S",
+                                 wizard_driver::windowsPath(file)},
+                                wizard_driver::environmentWith({}));
+    ASSERT_EQ(status, 0);
 }
 
 ValidationServer::ValidationServer(const std::string& logDir, const std::string& mode)
     : m_logDir(logDir) {
     ResetFolder(logDir);
-    int out[2];
-    if (pipe(out) != 0)
-        return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    m_pid = Spawn({Paths::Get().server, "--log-dir", logDir, "--mode", mode}, &actions);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
+    const wizard_driver::PipedChild server =
+        wizard_driver::spawnPiped({Paths::Get().server, "--log-dir", logDir, "--mode", mode},
+                                  wizard_driver::environmentWith({}));
+    m_pid = server.pid;
+    close(server.input);
     std::string line;
     char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n')
+    while (read(server.output, &c, 1) == 1 && c != '\n')
         line += c;
-    close(out[0]);
+    close(server.output);
     const size_t colon = line.rfind(':');
     if (line.rfind("listening on 127.0.0.1:", 0) == 0 && colon != std::string::npos)
         m_port = std::atoi(line.c_str() + colon + 1);

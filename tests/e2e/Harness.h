@@ -23,9 +23,6 @@ struct Paths {
     static const Paths& Get();
 };
 
-// Runs a Windows program in the Windows build's Wine prefix and waits for it.
-int RunInWine(const std::vector<std::string>& arguments);
-
 // Imports registry text (REGEDIT4 format) into the prefix.
 void ImportRegistry(const std::string& regText);
 

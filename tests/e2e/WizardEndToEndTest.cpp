@@ -268,7 +268,7 @@ std::vector<Row> Rows() {
 std::string PercentDecoded(const std::string& text) {
     std::string decoded;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() + 0 && std::isxdigit(text[i + 1]) &&
+        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(text[i + 1]) &&
             std::isxdigit(text[i + 2])) {
             decoded += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
             i += 2;

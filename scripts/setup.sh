@@ -12,6 +12,8 @@ packages=(
     libgcrypt-mingw-w64-dev libgpg-error-mingw-w64-dev
     wine wine64 wine32:i386
     xvfb xauth imagemagick
+    qt6-base-dev qt6-qpa-plugins libcurl4-openssl-dev
+    trustedqsl liblmdb0 xdotool
 )
 
 missing=()

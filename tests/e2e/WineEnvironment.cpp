@@ -1,7 +1,8 @@
 // Every test of the suite runs Windows programs of the Windows build in that
 // build's Wine prefix; the suite skips where they cannot run.
-#include "Harness.h"
+#include "Files.h"
 #include "WindowsBuild.h"
+#include "WineWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 class WineEnvironment : public testing::Environment {
   public:
     void SetUp() override {
-        const std::string program = Paths::Get().program;
+        const std::string program = WinePaths::Get().program;
         const std::string missing =
             wizard_driver::whyProgramsCannotRun({wizard_driver::wizardDriverExe(), program});
         if (!missing.empty())
@@ -23,7 +24,7 @@ class WineEnvironment : public testing::Environment {
             const size_t equals = entry.find('=');
             setenv(entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str(), 1);
         }
-        ResetFolder(Paths::Get().work);
+        ResetFolder(WinePaths::Get().work);
     }
 };
 

@@ -1,9 +1,10 @@
 // The real program under Wine, driven from outside as a person would, against
 // the stand-in library and the local validation server.
-#include "Harness.h"
-#include "Scenario.h"
+#include "Files.h"
+#include "Rows.h"
+#include "ValidationServer.h"
+#include "WineWorld.h"
 #include "WizardDriver.h"
-#include "submit/FormEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -20,20 +21,6 @@ namespace fs = std::filesystem;
 using wizard_driver::ButtonState;
 
 const int kWaitMs = 30000;
-const char kWizard[] = "Corvalen Authentication Wizard";
-const char kPassword[] = "s3cret pass";
-const char kCancel[] = "<cancel>";
-
-const std::string kDefaultReason =
-    "Cannot locate or load Trusted QSL software.  Please download and install the software and "
-    "try again.  See https://lotw.arrl.org/ for more information.";
-const std::string kNoCertificates =
-    "No Trusted QSL certificates issued by the ARRL were found on this computer.  Be sure you "
-    "have completed the authentication steps outlined on the Logbook of the World Web site "
-    "(https://lotw.arrl.org/).";
-const std::string kConnectionFailure = "Cannot connect to the Corvalen Web site.  Be sure you "
-                                       "are connected to the Internet, or try again later.";
-const std::string kRequestFailed = "The authentication request could not be processed: ";
 
 // Starts the program of one world and drives it; checks along the way what
 // every run must show.
@@ -41,15 +28,15 @@ class WizardRun {
   public:
     WizardRun(const std::string& name, const World& world, const std::string& serverMode,
               const std::string& exeName = "Ovaldi")
-        : m_folder(Paths::Get().work + "/" + name), m_appName(exeName) {
+        : m_folder(WinePaths::Get().work + "/" + name), m_appName(exeName) {
         ResetFolder(m_folder);
-        m_install = BuildInstall(m_folder, world);
+        m_install = BuildInstall(m_folder, world, CopyWindowsLibraries);
         if (serverMode != "none")
             m_server = std::make_unique<ValidationServer>(m_folder + "/server", serverMode);
         // With no server, the proxy points at a port where nothing listens.
-        WriteRegistry(m_install, world.registry, m_server ? m_server->Port() : 9);
+        WriteRegistry(m_install, world.setting, m_server ? m_server->Port() : 9);
         const std::string exe = m_folder + "/" + exeName + ".exe";
-        CopyFile(Paths::Get().program, exe);
+        CopyFile(WinePaths::Get().program, exe);
         m_driver = std::make_unique<wizard_driver::WizardDriver>();
         m_driver->ok("start \"" + wizard_driver::windowsPath(exe) + "\"");
         m_driver->ok("wait-wizard " + std::to_string(kWaitMs));
@@ -92,239 +79,48 @@ class WizardRun {
     std::unique_ptr<wizard_driver::WizardDriver> m_driver;
 };
 
-struct Row {
-    const char* name;
-    World world;
-    std::string serverMode = "accept";
-    std::string initMessage;            // shown on arrival at the list, if any
-    std::vector<std::string> listed;    // the list's texts, in order
-    std::string password;               // typed at the prompt; none expected when empty
-    std::optional<std::string> failure; // the failure reason after Next; none: success
-};
-
-World Make(Libraries libraries, Registry registry, std::vector<std::string> certs,
-           std::string behaviour = "") {
-    return World{libraries, registry, std::move(certs), std::move(behaviour)};
-}
-
-const World kDemo = Make(Libraries::Generation2, Registry::CertKey, {"K1ABC", "W1AW"});
-const std::vector<std::string> kDemoList = {"K1ABC", "W1AW"};
-
-World WithBehaviour(const std::string& behaviour) {
-    World world = kDemo;
-    world.behaviour = behaviour;
-    return world;
-}
-
 std::string LackingText() {
     return "The Trusted QSL library " +
-           wizard_driver::windowsPath(Paths::Get().work + "/lacking-export/install") +
+           wizard_driver::windowsPath(WinePaths::Get().work + "/lacking-export/install") +
            "\\tqsllib2.dll lacks the function tqsl_encodeBase64.";
 }
 
+// The common rows, and those of the registry and of the companion libraries.
 std::vector<Row> Rows() {
-    const std::string x124(124, 'X');
-    return {
-        {"happy-generation-2", kDemo, "accept", "", kDemoList, kPassword, std::nullopt},
-        {"happy-generation-1",
-         Make(Libraries::Generation1, Registry::CertKey, {"W1AW"}),
-         "accept",
-         "",
-         {"W1AW"},
-         "",
-         std::nullopt},
+    std::vector<Row> rows = CommonRows(LackingText());
+    const std::vector<Row> windows = {
         {"generation-1-without-companions",
-         Make(Libraries::Generation1NoCompanions, Registry::CertKey, {"W1AW"}),
+         Make(Libraries::Generation1NoCompanions, Setting::TqslCert, {"W1AW"}),
          "accept",
          "",
          {"W1AW"},
          "",
-         std::nullopt},
-        {"current-installer-key",
-         Make(Libraries::Generation2, Registry::TrustedQslKey, {"W1AW"}),
-         "accept",
-         "",
-         {"W1AW"},
-         "",
-         std::nullopt},
+         std::nullopt,
+         2},
         {"no-registry-key",
-         Make(Libraries::Generation2, Registry::NoKey, {"W1AW"}),
+         Make(Libraries::Generation2, Setting::Missing, {"W1AW"}),
          "accept",
          kDefaultReason,
          {},
          "",
          kDefaultReason},
         {"empty-install-path",
-         Make(Libraries::Generation2, Registry::EmptyValue, {"W1AW"}),
+         Make(Libraries::Generation2, Setting::Empty, {"W1AW"}),
          "accept",
          kDefaultReason,
          {},
          "",
          kDefaultReason},
         {"install-path-too-long",
-         Make(Libraries::Generation2, Registry::TooLongValue, {"W1AW"}),
+         Make(Libraries::Generation2, Setting::TooLong, {"W1AW"}),
          "accept",
          kDefaultReason,
          {},
          "",
          kDefaultReason},
-        {"folder-without-libraries",
-         Make(Libraries::None, Registry::CertKey, {"W1AW"}),
-         "accept",
-         kDefaultReason,
-         {},
-         "",
-         kDefaultReason},
-        {"lacking-export",
-         Make(Libraries::LackingExport, Registry::CertKey, {"W1AW"}),
-         "accept",
-         LackingText(),
-         {},
-         "",
-         LackingText()},
-        {"init-fails",
-         WithBehaviour("init_fail = The certificate store is locked"),
-         "accept",
-         "tqsl_init() failed: The certificate store is locked",
-         {},
-         "",
-         "tqsl_init() failed: The certificate store is locked"},
-        {"init-fails-without-text",
-         WithBehaviour("init_fail = (null)"),
-         "accept",
-         "tqsl_init() failed: ",
-         {},
-         "",
-         "tqsl_init() failed: "},
-        {"no-certificates",
-         Make(Libraries::Generation2, Registry::CertKey, {}),
-         "accept",
-         kNoCertificates,
-         {},
-         "",
-         kNoCertificates},
-        {"none-issued-by-arrl",
-         Make(Libraries::Generation2, Registry::CertKey, {"DL1XYZ", "KC9CASE"}),
-         "accept",
-         kNoCertificates,
-         {},
-         "",
-         kNoCertificates},
-        {"reverse-order", Make(Libraries::Generation2, Registry::CertKey, {"W1AW", "K1ABC"}),
-         "accept", "", kDemoList, kPassword, std::nullopt},
-        {"same-call-sign-twice",
-         Make(Libraries::Generation2, Registry::CertKey, {"K1ABC", "K1ABC-2"}),
-         "accept",
-         "",
-         {"K1ABC", "K1ABC"},
-         "",
-         std::nullopt},
-        {"issuer-with-separator",
-         Make(Libraries::Generation2, Registry::CertKey, {"AB1PIPE"}),
-         "accept",
-         "",
-         {"AB1PIPE"},
-         "",
-         std::nullopt},
-        {"no-email-serial-zero",
-         Make(Libraries::Generation2, Registry::CertKey, {"N0MAIL"}),
-         "accept",
-         "",
-         {"N0MAIL"},
-         "",
-         std::nullopt},
-        {"call-sign-fills-its-buffer",
-         Make(Libraries::Generation2, Registry::CertKey, {"W1AW"}, "unterminated = callsign"),
-         "accept",
-         "",
-         {"W1AW" + x124},
-         "",
-         kConnectionFailure},
-        {"password-cancelled", kDemo, "accept", "", kDemoList, kCancel,
-         "Password entry was cancelled"},
-        {"wrong-password", kDemo, "accept", "", kDemoList, "not it", "The password is not correct"},
-        {"begin-fails-without-text", WithBehaviour("begin_fail = (null)"), "accept", "", kDemoList,
-         "", ""},
-        {"status-check-fails", WithBehaviour("check_fail = Signing is not possible now"), "accept",
-         "", kDemoList, kPassword, "Signing is not possible now"},
-        {"signing-fails", WithBehaviour("sign_fail = The key refused to sign"), "accept", "",
-         kDemoList, kPassword, "The key refused to sign"},
-        {"base64-fails", WithBehaviour("base64_fail = Base64 buffer error"), "accept", "",
-         kDemoList, kPassword, "Base64 buffer error"},
-        {"certificate-text-fails", WithBehaviour("encoded_fail = Certificate not encodable"),
-         "accept", "", kDemoList, kPassword, "Certificate not encodable"},
-        {"maximum-size-fails", WithBehaviour("maxsize_fail = (null)"), "accept", "", kDemoList,
-         kPassword,
-         "The Trusted QSL library did not report the size of the signature.  Please reinstall "
-         "the software and try again."},
-        {"server-answers-201", kDemo, "status:201", "", kDemoList, kPassword, kConnectionFailure},
-        {"server-answers-404", kDemo, "status:404", "", kDemoList, kPassword, kConnectionFailure},
-        {"server-answers-500", kDemo, "status:500", "", kDemoList, kPassword, kConnectionFailure},
-        {"server-closes", kDemo, "close", "", kDemoList, kPassword, kConnectionFailure},
-        {"server-not-there", kDemo, "none", "", kDemoList, kPassword, kConnectionFailure},
     };
-}
-
-std::string PercentDecoded(const std::string& text) {
-    std::string decoded;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(text[i + 1]) &&
-            std::isxdigit(text[i + 2])) {
-            decoded += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            decoded += text[i];
-        }
-    }
-    return decoded;
-}
-
-std::string Unhex(const std::string& hex) {
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return bytes;
-}
-
-// The word after "key=" in a call log line.
-std::string LoggedValue(const std::string& line, const std::string& key) {
-    const size_t at = line.find(" " + key + "=");
-    if (at == std::string::npos)
-        return "";
-    const size_t begin = at + key.size() + 2;
-    return line.substr(begin, line.find(' ', begin) - begin);
-}
-
-// The request carries the fixed request line and headers, and a body whose
-// bytes are the form body of the signed certificate's text, the record the
-// library signed, and the signature text.
-void ExpectRequestOf(const std::string& request, const std::vector<std::string>& log,
-                     const World& world, const std::string& appName) {
-    // Through a proxy the request line names the server; WinInet adds its port.
-    const std::string requestLine = request.substr(0, request.find("\r\n"));
-    EXPECT_TRUE(
-        requestLine == "POST http://www.corvalen.org/validation/signed_request.jsp HTTP/1.0" ||
-        requestLine == "POST http://www.corvalen.org:80/validation/signed_request.jsp HTTP/1.0")
-        << requestLine;
-    EXPECT_NE(request.find("\r\nContent-Type: application/x-www-form-urlencoded\r\n"),
-              std::string::npos);
-    EXPECT_NE(request.find("\r\nUser-Agent: " + appName + "\r\n"), std::string::npos);
-    std::string signedLine, certIdentity;
-    for (const std::string& line : log)
-        if (line.rfind("tqsl_signDataBlock ", 0) == 0) {
-            signedLine = line;
-            certIdentity = line.substr(19, line.find(' ', 19) - 19);
-        }
-    ASSERT_FALSE(signedLine.empty());
-    const int index = std::stoi(certIdentity.substr(certIdentity.find('#') + 1));
-    const std::string certText =
-        ReadFile(Paths::Get().fixtures + "/" + world.certs.at(index) + ".pem");
-    const std::string record = Unhex(LoggedValue(signedLine, "data"));
-    const std::string body = RequestBody(request);
-    const std::string signature = PercentDecoded(FieldValue(body, "sig"));
-    EXPECT_EQ(body, BuildFormBody(certText.c_str(), record.c_str(), signature.c_str()));
-    EXPECT_NE(request.find("\r\nContent-Length: " + std::to_string(body.size()) + "\r\n"),
-              std::string::npos);
+    rows.insert(rows.end(), windows.begin(), windows.end());
+    return rows;
 }
 
 class WizardScenario : public testing::TestWithParam<Row> {};
@@ -375,14 +171,10 @@ TEST_P(WizardScenario, ShowsWhatItShouldAndSendsWhatItShould) {
     EXPECT_EQ(run.WaitExit(), 0);
     const std::vector<std::string> log = CallLog(run.Install());
     EXPECT_EQ(SigningPhaseFault(log), "");
-    if (!log.empty()) {
-        // Generation 1 serves whenever it loads; otherwise generation 2.
-        const bool first = row.world.libraries == Libraries::Generation1;
-        EXPECT_EQ(
-            log[0].rfind(first ? "tqsl_init build=generation1" : "tqsl_init build=generation2", 0),
-            0u)
+    if (!log.empty())
+        EXPECT_EQ(log[0].rfind("tqsl_init build=generation" + std::to_string(row.generation), 0),
+                  0u)
             << log[0];
-    }
     if (!row.failure) {
         const std::vector<ValidationServer::Exchange> exchanges = run.Server().Exchanges();
         ASSERT_EQ(exchanges.size(), 1u);
@@ -391,10 +183,8 @@ TEST_P(WizardScenario, ShowsWhatItShouldAndSendsWhatItShould) {
     }
 }
 
-const World kClearKey = Make(Libraries::Generation2, Registry::CertKey, {"W1AW"});
-
 TEST(WizardNavigation, BackAndNextAgainNeitherReloadsNorRepeatsTheMessage) {
-    WizardRun run("back-and-next", WithBehaviour("init_fail = Store busy"), "accept");
+    WizardRun run("back-and-next", DemoWith("init_fail = Store busy"), "accept");
     run.Press("next");
     EXPECT_EQ(run.TakeMessage(), "tqsl_init() failed: Store busy");
     run.WaitPage(1);
@@ -414,12 +204,12 @@ TEST(WizardNavigation, BackAndNextAgainNeitherReloadsNorRepeatsTheMessage) {
 
 TEST(WizardNavigation, CancelClosesAtOnceOnTheFirstAndTheLastPage) {
     {
-        WizardRun run("cancel-first-page", kClearKey, "accept");
+        WizardRun run("cancel-first-page", ClearKey(), "accept");
         run.Press("cancel");
         EXPECT_EQ(run.WaitExit(), 0);
         EXPECT_TRUE(CallLog(run.Install()).empty()) << "nothing was loaded";
     }
-    WizardRun run("cancel-last-page", kClearKey, "accept");
+    WizardRun run("cancel-last-page", ClearKey(), "accept");
     run.Press("next");
     run.WaitPage(1);
     run.Press("next");
@@ -430,7 +220,7 @@ TEST(WizardNavigation, CancelClosesAtOnceOnTheFirstAndTheLastPage) {
 }
 
 TEST(WizardRetry, EveryPressSignsAndSendsAfreshUnderTheProgramsOwnName) {
-    WizardRun run("renamed-and-retried", kClearKey, "status:500", "CorvalenAuth");
+    WizardRun run("renamed-and-retried", ClearKey(), "status:500", "CorvalenAuth");
     run.Press("next");
     run.WaitPage(1);
     for (int press = 0; press < 2; ++press) {
@@ -450,7 +240,7 @@ TEST(WizardRetry, EveryPressSignsAndSendsAfreshUnderTheProgramsOwnName) {
 }
 
 TEST(WizardRetry, CancelledPasswordIsAskedForAgainOnTheNextPress) {
-    WizardRun run("password-again", kDemo, "accept");
+    WizardRun run("password-again", Demo(), "accept");
     run.Press("next");
     run.WaitPage(1);
     run.Press("next");
@@ -463,26 +253,19 @@ TEST(WizardRetry, CancelledPasswordIsAskedForAgainOnTheNextPress) {
     EXPECT_EQ(run.WaitExit(), 0);
     const std::vector<std::string> log = CallLog(run.Install());
     EXPECT_EQ(SigningPhaseFault(log), "");
-    std::vector<std::string> callbacks;
-    for (const std::string& line : log)
-        if (line.rfind("password_callback ", 0) == 0)
-            callbacks.push_back(line.substr(line.find(" => ")));
     // Declining leaves the library's buffer (filled with 0xAA) untouched; the
     // second prompt hands over exactly the typed text.
     std::string untouched;
     for (int i = 0; i < 256; ++i)
         untouched += "aa";
-    EXPECT_EQ(callbacks, (std::vector<std::string>{" => -1 wrote=" + untouched,
-                                                   " => 0 wrote=7333637265742070617373"}));
+    EXPECT_EQ(PasswordCallbacks(log),
+              (std::vector<std::string>{" => -1 wrote=" + untouched,
+                                        " => 0 wrote=7333637265742070617373"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, WizardScenario, testing::ValuesIn(Rows()),
                          [](const testing::TestParamInfo<Row>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (c == '-')
-                                     c = '_';
-                             return name;
+                             return TestName(info.param);
                          });
 
 } // namespace

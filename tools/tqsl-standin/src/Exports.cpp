@@ -71,9 +71,9 @@ extern "C" {
 
 TQSL_EXPORT int TQSL_CALL tqsl_init(void) {
     Call call("tqsl_init");
-#if defined(TQSL_STANDIN_STDCALL)
+#if defined(TQSL_STANDIN_STDCALL) || defined(TQSL_STANDIN_GENERATION2)
     call.argument("build", "generation2");
-#elif defined(_WIN32)
+#else
     call.argument("build", "generation1");
 #endif
     if (call.failedBySwitch("init_fail"))

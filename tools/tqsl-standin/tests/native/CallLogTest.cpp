@@ -36,7 +36,7 @@ TEST(CallLog, RecordsASigningSession) {
     tqsl.getErrorString();
 
     const std::vector<std::string> expected = {
-        "tqsl_init => 0",
+        "tqsl_init build=generation1 => 0",
         "tqsl_selectCertificates callsign=K1ABC dxcc=291 flags=4 => 0 count=2",
         "tqsl_getCertificateCallSign K1ABC#0 size=64 => 0",
         "tqsl_getCertificateSerial W1AW#1 => 0 serial=4294967295",
@@ -65,7 +65,7 @@ TEST(CallLog, RecordsACancelledPasswordAndANullErrorString) {
     EXPECT_NE(tqsl.getCertificateEncoded(cert, pem, sizeof pem), 0);
 
     const std::vector<std::string> expected = {
-        "tqsl_init => 1",
+        "tqsl_init build=generation1 => 1",
         "tqsl_getErrorString => null",
         "tqsl_selectCertificates callsign=null dxcc=0 flags=0 => 0 count=1",
         "password_callback K1ABC#0 size=256 => 5 wrote=78",

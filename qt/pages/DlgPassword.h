@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QLineEdit;
+
+// The key password prompt.
+class CDlgPassword : public QDialog {
+  public:
+    // With no parent, the active window, the wizard, owns the prompt.
+    explicit CDlgPassword(QWidget* parent);
+    ~CDlgPassword() override;
+
+    void accept() override;
+
+    // The password as typed, in the system's narrow encoding.
+    std::string m_strPassword;
+
+  private:
+    QLineEdit* m_edit;
+};

@@ -20,8 +20,10 @@ test: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win64
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset native
 
+# The Windows program under Wine, then the native Linux program.
 demo: build
 	@scripts/demo.sh
+	@scripts/demo-linux.sh
 
 bench: build
 	@scripts/bench.sh

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Benchmarks, rerunnable by anyone: the form body natively and under Wine, then
-# the wizard under Wine against its baselines (`make bench` builds first).
+# the wizard under Wine and the native wizard against their baselines (`make
+# bench` builds first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wizard-world.sh
@@ -24,3 +25,4 @@ WINEPREFIX=$root/build/bench-wizard/wineprefix scripts/wine-run \
     build/win-bench/tools/bench/form_body_bench.exe "${runs[@]}" 2>/dev/null
 
 scripts/bench-wizard.sh
+scripts/bench-linux.sh

@@ -1,10 +1,9 @@
 #include "SubmitSignedRequest.h"
 
+#include "CurlLibrary.h"
 #include "FormEncoding.h"
 #include "SubmitHost.h"
 #include "core/Texts.h"
-
-#include <curl/curl.h>
 
 namespace {
 
@@ -16,19 +15,19 @@ size_t DiscardBody(char*, size_t size, size_t count, void*) {
 }
 
 // Sends the request and reads the status; the caller closes what was opened.
-bool Exchange(CURL* curl, curl_slist* headers, const std::string& body,
+bool Exchange(const CurlLibrary& curl, CURL* easy, curl_slist* headers, const std::string& body,
               const std::string& userAgent) {
-    curl_easy_setopt(curl, CURLOPT_URL, kUrl);
-    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-    curl_easy_setopt(curl, CURLOPT_POST, 1L);
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.data());
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardBody);
+    curl.easy_setopt(easy, CURLOPT_URL, kUrl);
+    curl.easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    curl.easy_setopt(easy, CURLOPT_POST, 1L);
+    curl.easy_setopt(easy, CURLOPT_POSTFIELDS, body.data());
+    curl.easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
+    curl.easy_setopt(easy, CURLOPT_USERAGENT, userAgent.c_str());
+    curl.easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+    curl.easy_setopt(easy, CURLOPT_WRITEFUNCTION, DiscardBody);
     long status = 0;
-    return curl_easy_perform(curl) == CURLE_OK &&
-           curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK && status == 200;
+    return curl.easy_perform(easy) == CURLE_OK &&
+           curl.easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK && status == 200;
 }
 
 } // namespace
@@ -39,17 +38,20 @@ bool SubmitSignedRequest(const char* certText, const char* record, const char* s
     const std::string body = BuildFormBody(certText, record, signatureText);
     const std::string userAgent = submit_host::UserAgent();
     submit_host::BeginWaitCursor();
-    CURL* curl = curl_easy_init();
+    const CurlLibrary* curl = LoadCurl();
+    CURL* easy = curl ? curl->easy_init() : nullptr;
     // The one header line of our own; an empty "Accept:" drops curl's default.
     curl_slist* headers =
-        curl_slist_append(nullptr, "Content-Type: application/x-www-form-urlencoded");
-    curl_slist* withAccept = headers ? curl_slist_append(headers, "Accept:") : nullptr;
-    const bool accepted = curl && withAccept && Exchange(curl, withAccept, body, userAgent);
+        easy ? curl->slist_append(nullptr, "Content-Type: application/x-www-form-urlencoded")
+             : nullptr;
+    curl_slist* withAccept = headers ? curl->slist_append(headers, "Accept:") : nullptr;
+    const bool accepted = withAccept && Exchange(*curl, easy, withAccept, body, userAgent);
     if (!accepted)
         reason = texts::kConnectionFailure;
     submit_host::EndWaitCursor();
-    curl_slist_free_all(headers);
-    if (curl)
-        curl_easy_cleanup(curl);
+    if (headers)
+        curl->slist_free_all(headers);
+    if (easy)
+        curl->easy_cleanup(easy);
     return accepted;
 }

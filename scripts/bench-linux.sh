@@ -16,19 +16,8 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench --target ovaldi bare-qwizard first-window tqsl_standin \
     validation-server >/dev/null
 
-world=$root/build/bench-linux
-rm -rf "$world"
-mkdir -p "$world/install/tqsl-store" "$world/xdg/TrustedQSL"
-cp "$build/tqsl-standin/libtqsllib2.so" "$world/install/"
-{ echo "[behaviour]"; cat tools/test-certs/fixtures/W1AW.conf; } >"$world/install/tqsl-store/store.conf"
-cp tools/test-certs/fixtures/W1AW.pem tools/test-certs/fixtures/W1AW.key "$world/install/tqsl-store/"
-printf '[General]\nInstallPath=%s\n' "$world/install" >"$world/xdg/TrustedQSL/TQSLCert.conf"
-export XDG_CONFIG_DIRS=$world/xdg
-"$build/tools/validation-server/validation-server" --log-dir "$world/server" >"$world/server.out" 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null || true' EXIT
-for _ in $(seq 50); do grep -q listening "$world/server.out" 2>/dev/null && break; sleep 0.1; done
-export http_proxy=http://$(sed -n 's/^listening on //p' "$world/server.out")
+source scripts/linux-world.sh
+linux_world_prepare "$root/build/bench-linux" "$build" W1AW
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 press_enter() { xdotool windowfocus --sync "$1" key Return; }

@@ -13,25 +13,8 @@ if { [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; } && [ -z "${OVALDI_DEMO_HEADLES
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-world=$root/build/demo-linux
-rm -rf "$world"
-mkdir -p "$world/install/tqsl-store" "$world/xdg/TrustedQSL"
-cp build/native/tqsl-standin/libtqsllib2.so "$world/install/"
-fixtures=tools/test-certs/fixtures
-echo "[behaviour]" >"$world/install/tqsl-store/store.conf"
-for cert in K1ABC W1AW; do
-    cat "$fixtures/$cert.conf" >>"$world/install/tqsl-store/store.conf"
-    cp "$fixtures/$cert.pem" "$fixtures/$cert.key" "$world/install/tqsl-store/"
-done
-printf '[General]\nInstallPath=%s\n' "$world/install" >"$world/xdg/TrustedQSL/TQSLCert.conf"
-export XDG_CONFIG_DIRS=$world/xdg
-
-build/native/tools/validation-server/validation-server --log-dir "$world/server" \
-    >"$world/server.out" 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null || true' EXIT
-for _ in $(seq 50); do grep -q listening "$world/server.out" 2>/dev/null && break; sleep 0.1; done
-export http_proxy=http://$(sed -n 's/^listening on //p' "$world/server.out")
+source scripts/linux-world.sh
+linux_world_prepare "$root/build/demo-linux" build/native K1ABC W1AW
 # The stand-in was built with the sanitizers of the native build.
 export ASAN_OPTIONS=detect_leaks=0
 

@@ -17,7 +17,8 @@ namespace e2e {
 const char kAppName[] = "ovaldi_gui_tests";
 
 std::string WorkFolder() {
-    return std::getenv("OVALDI_GUI_WORK");
+    const char* work = std::getenv("OVALDI_GUI_WORK");
+    return work ? work : testing::TempDir() + "ovaldi-gui";
 }
 
 namespace {

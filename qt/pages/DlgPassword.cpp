@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 CDlgPassword::CDlgPassword(QWidget* parent)
-    : QDialog(parent ? parent : QApplication::activeWindow()), m_edit(new QLineEdit(this)) {
+    : QDialog(parent ? parent : QApplication::activeModalWidget()), m_edit(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("Key Password"));
     auto* text =
         new QLabel(QStringLiteral("Please enter the password for your private key:"), this);

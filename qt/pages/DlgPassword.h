@@ -9,7 +9,7 @@ class QLineEdit;
 // The key password prompt.
 class CDlgPassword : public QDialog {
   public:
-    // With no parent, the active window, the wizard, owns the prompt.
+    // With no parent, the modal window on top, the wizard, owns the prompt.
     explicit CDlgPassword(QWidget* parent);
     ~CDlgPassword() override;
 

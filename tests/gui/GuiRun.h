@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ModalAnswerer.h"
-#include "Scenario.h"
-#include "ValidationServer.h"
+#include "WizardSession.h"
 #include "app/WizSheet.h"
 
 #include <memory>
@@ -20,29 +19,29 @@ extern const char kAppName[];
 // The suite's scratch folder (OVALDI_GUI_WORK).
 std::string WorkFolder();
 
-// Which wizard buttons a person could press, and whether Help shows.
-struct Buttons {
-    bool back, next, finish, help;
-};
-
-// One world and the wizard in it.
-class GuiRun {
+class GuiRun : public WizardSession {
   public:
     GuiRun(const std::string& name, const World& world, const std::string& serverMode);
 
-    CWizSheet& Sheet() { return *m_sheet; }
-    ModalAnswerer& Answerer() { return m_answerer; }
-    const std::string& Install() const { return m_install; }
-    ValidationServer& Server() { return *m_server; }
-
-    void Press(QWizard::WizardButton which);
-    Buttons State();
-    QListWidget& List();
-    // The one message shown since the last look, after checking its convention.
-    std::string TakeMessage();
-    // Ends the run: the wizard closes and, with its certificate page, unloads
+    wizard_driver::WizardState State() override;
+    void Press(Button button) override;
+    // Also checks every prompt that came: its texts, its masked and empty
+    // field and its owner; and that the wait cursor is gone again.
+    void PressNextAnswering(const std::string& password) override;
+    void WaitPage(int page) override;
+    wizard_driver::ListContents List() override;
+    std::string TakeMessage() override;
+    // Closes the wizard's window for good: with its certificate page goes
     // the library.
-    void Close() { m_sheet.reset(); }
+    void WaitClosed() override;
+
+    std::string AppName() const override { return kAppName; }
+    const std::string& Install() const override { return m_install; }
+    ValidationServer& Server() override { return *m_server; }
+
+    CWizSheet& Sheet() { return *m_sheet; }
+    QListWidget& ListWidget();
+    ModalAnswerer& Answerer() { return m_answerer; }
 
   private:
     std::string m_folder;
@@ -51,5 +50,8 @@ class GuiRun {
     ModalAnswerer m_answerer;
     std::unique_ptr<CWizSheet> m_sheet;
 };
+
+// Starts GuiRun sessions for the shared walks.
+SessionFactory QtWizard();
 
 } // namespace e2e

@@ -34,38 +34,35 @@ void MakeStore(const std::string& folder, bool withKey) {
 
 TEST(RealLibrary, NoSettingsLeadToTheDistributionsLibrary) {
     GuiRun run("no-settings", DistributionLibrary(), "accept");
-    run.Press(QWizard::NextButton);
+    run.Press(Button::Next);
     EXPECT_EQ(run.TakeMessage(), kNoCertificates);
-    EXPECT_EQ(run.List().count(), 0);
+    EXPECT_EQ(run.ListWidget().count(), 0);
 }
 
 TEST(RealLibrary, EmptyInstallPathLeadsToTheDistributionsLibrary) {
     World world = DistributionLibrary();
     world.setting = Setting::Empty;
     GuiRun run("empty-install-path", world, "accept");
-    run.Press(QWizard::NextButton);
+    run.Press(Button::Next);
     EXPECT_EQ(run.TakeMessage(), kNoCertificates);
 }
 
 TEST(RealLibrary, SignsThroughTheRealLibrary) {
     MakeStore(WorkFolder() + "/store", true);
     GuiRun run("signs", DistributionLibrary(), "accept");
-    run.Press(QWizard::NextButton);
-    ASSERT_EQ(run.List().count(), 1);
-    EXPECT_EQ(run.List().item(0)->text().toStdString(), kCall);
+    run.Press(Button::Next);
+    ASSERT_EQ(run.ListWidget().count(), 1);
+    EXPECT_EQ(run.ListWidget().item(0)->text().toStdString(), kCall);
 
     // A wrong password first: the library's text, and the page stays.
-    run.Answerer().QueuePassword(kWrongPassword);
-    run.Press(QWizard::NextButton);
+    run.PressNextAnswering(kWrongPassword);
     EXPECT_EQ(run.TakeMessage(),
               kRequestFailed + "OpenSSL error: error:1C800064:Provider routines::bad decrypt");
-    EXPECT_EQ(run.Sheet().currentId(), 1);
+    run.WaitPage(1);
 
-    run.Answerer().QueuePassword(kStorePassword);
-    run.Press(QWizard::NextButton);
-    EXPECT_EQ(run.Answerer().TakePrompts().size(), 2u);
+    run.PressNextAnswering(kStorePassword);
     EXPECT_TRUE(run.Answerer().TakeMessages().empty());
-    EXPECT_EQ(run.Sheet().currentId(), 2);
+    run.WaitPage(2);
     const std::vector<ValidationServer::Exchange> exchanges = run.Server().Exchanges();
     ASSERT_EQ(exchanges.size(), 1u);
     // The server checked the record against the certificate (call sign,
@@ -81,16 +78,15 @@ TEST(RealLibrary, SignsThroughTheRealLibrary) {
 TEST(RealLibrary, CertificateWithoutKeyFailsAtBeginSigning) {
     MakeStore(WorkFolder() + "/store", false);
     GuiRun run("without-key", DistributionLibrary(), "accept");
-    run.Press(QWizard::NextButton);
-    ASSERT_EQ(run.List().count(), 1);
-    run.Press(QWizard::NextButton);
+    run.Press(Button::Next);
+    ASSERT_EQ(run.ListWidget().count(), 1);
+    run.PressNextAnswering("");
     EXPECT_EQ(run.TakeMessage(),
               kRequestFailed +
                   "You can only open this callsign certificate by running TQSL on the computer "
                   "where you created the certificate request for " +
                   kCall + ".");
-    EXPECT_TRUE(run.Answerer().TakePrompts().empty());
-    EXPECT_EQ(run.Sheet().currentId(), 1);
+    run.WaitPage(1);
     EXPECT_TRUE(run.Server().Exchanges().empty());
 }
 

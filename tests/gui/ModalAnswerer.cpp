@@ -63,9 +63,7 @@ void ModalAnswerer::AnswerPrompt(QWidget* dialog) {
     prompt.owner = dialog->parentWidget();
     m_prompts.push_back(prompt);
     if (m_passwords.empty() || m_passwords.front() == e2e::kCancel) {
-        if (m_passwords.empty())
-            ++m_unexpected;
-        else
+        if (!m_passwords.empty())
             m_passwords.pop_front();
         buttons->button(QDialogButtonBox::Cancel)->click();
         return;

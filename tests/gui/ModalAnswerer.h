@@ -30,13 +30,12 @@ class ModalAnswerer : public QObject {
 
     ModalAnswerer();
 
-    // Typed at the next prompt; kCancel presses Cancel instead.
+    // Typed at the next prompt; kCancel presses Cancel instead, as does a
+    // prompt that finds no answer queued.
     void QueuePassword(const std::string& password) { m_passwords.push_back(password); }
 
     std::vector<Message> TakeMessages();
     std::vector<Prompt> TakePrompts();
-    // Prompts that found no queued answer and were cancelled.
-    int Unexpected() const { return m_unexpected; }
 
   private:
     void Answer();
@@ -48,5 +47,4 @@ class ModalAnswerer : public QObject {
     std::deque<std::string> m_passwords;
     std::vector<Message> m_messages;
     std::vector<Prompt> m_prompts;
-    int m_unexpected = 0;
 };

@@ -35,6 +35,24 @@ else
         echo "no window '$1' appeared" >&2
         exit 1
     }
+    # wait_gone TITLE: until no window of that title shows.
+    wait_gone() {
+        for _ in $(seq 300); do
+            xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+            sleep 0.1
+        done
+        echo "window '$1' did not close" >&2
+        exit 1
+    }
+    # wait_line FILE PATTERN: until a line of the file matches.
+    wait_line() {
+        for _ in $(seq 300); do
+            grep -q "$2" "$1" 2>/dev/null && return
+            sleep 0.1
+        done
+        echo "nothing like '$2' in $1" >&2
+        exit 1
+    }
     # key WINDOW KEYS...: keys typed into a window, as a person would.
     key() {
         local id=$1
@@ -52,6 +70,7 @@ else
     wizard=$(wait_window "Corvalen Authentication Wizard")
     shot 1-introduction
     key "$wizard" Return
+    wait_line "$world/install/tqsl-store/calls.log" '^tqsl_getCertificateIssuer'
     shot 2-certificates
     key "$wizard" Return
     prompt=$(wait_window "Key Password")
@@ -61,11 +80,12 @@ else
     message=$(wait_window ovaldi)
     shot 4-failure-message
     key "$message" Return
+    wait_gone ovaldi
     key "$wizard" Return
     prompt=$(wait_window "Key Password")
     xdotool windowfocus --sync "$prompt" type --delay 20 "s3cret pass"
     key "$prompt" Return
-    sleep 1
+    wait_line "$world/install/tqsl-store/calls.log" '^tqsl_endSigning'
     shot 5-completion
     key "$wizard" Return
     status=0

@@ -3,6 +3,7 @@
 # validation server as its proxy, and the wizard driver to walk it.
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/world-parts.sh"
 winpath() { echo "Z:${1//\//\\}"; }
 
 # The product is i686; Wine runs it where the kernel allows 32-bit code.
@@ -25,23 +26,11 @@ world_prepare() {
     export WINEPREFIX=$world/wineprefix
     "$root/scripts/wine-prefix"
     rm -rf "$world/install" "$world/server"
-    mkdir -p "$world/install/tqsl-store"
+    mkdir -p "$world/install"
     cp "$build/tqsl-standin/tqsllib2.dll" "$world/install/"
-    local fixtures=$root/tools/test-certs/fixtures cert
-    echo "[behaviour]" >"$world/install/tqsl-store/store.conf"
-    for cert in "$@"; do
-        cat "$fixtures/$cert.conf" >>"$world/install/tqsl-store/store.conf"
-        cp "$fixtures/$cert.pem" "$fixtures/$cert.key" "$world/install/tqsl-store/"
-    done
+    world_store "$world/install" "$@"
     cp "$build/app/Ovaldi.exe" "$world/Ovaldi.exe"
-
-    "$root/build/native/tools/validation-server/validation-server" --log-dir "$world/server" \
-        >"$world/server.out" 2>&1 &
-    server=$!
-    trap 'kill $server 2>/dev/null || true' EXIT
-    for _ in $(seq 50); do grep -q listening "$world/server.out" 2>/dev/null && break; sleep 0.1; done
-    local port
-    port=$(sed -n 's/^listening on 127.0.0.1://p' "$world/server.out")
+    world_server "$world" "$root/build/native/tools/validation-server/validation-server"
 
     cat >"$world/setup.reg" <<REG
 REGEDIT4
@@ -51,7 +40,7 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings]
 "ProxyEnable"=dword:00000001
-"ProxyServer"="127.0.0.1:$port"
+"ProxyServer"="127.0.0.1:$server_port"
 REG
     "$root/scripts/wine-run" regedit /S "$(winpath "$world/setup.reg")" >/dev/null 2>&1
 }

@@ -14,6 +14,14 @@ size_t DiscardBody(char*, size_t size, size_t count, void*) {
     return size * count;
 }
 
+// Appends a header line; false, with the list as it was, when out of memory.
+bool AddHeader(const CurlLibrary& curl, curl_slist*& headers, const char* line) {
+    curl_slist* longer = curl.slist_append(headers, line);
+    if (longer)
+        headers = longer;
+    return longer != nullptr;
+}
+
 // Sends the request and reads the status; the caller closes what was opened.
 bool Exchange(const CurlLibrary& curl, CURL* easy, curl_slist* headers, const std::string& body,
               const std::string& userAgent) {
@@ -40,12 +48,11 @@ bool SubmitSignedRequest(const char* certText, const char* record, const char* s
     submit_host::BeginWaitCursor();
     const CurlLibrary* curl = LoadCurl();
     CURL* easy = curl ? curl->easy_init() : nullptr;
+    curl_slist* headers = nullptr;
     // The one header line of our own; an empty "Accept:" drops curl's default.
-    curl_slist* headers =
-        easy ? curl->slist_append(nullptr, "Content-Type: application/x-www-form-urlencoded")
-             : nullptr;
-    curl_slist* withAccept = headers ? curl->slist_append(headers, "Accept:") : nullptr;
-    const bool accepted = withAccept && Exchange(*curl, easy, withAccept, body, userAgent);
+    const bool accepted =
+        easy && AddHeader(*curl, headers, "Content-Type: application/x-www-form-urlencoded") &&
+        AddHeader(*curl, headers, "Accept:") && Exchange(*curl, easy, headers, body, userAgent);
     if (!accepted)
         reason = texts::kConnectionFailure;
     submit_host::EndWaitCursor();

@@ -23,21 +23,21 @@ void CTqslBinding::LoadFromFolder(const std::string& folder) {
         OpenLibrary(folder + *name);
 
     m_nGeneration = 0;
-    m_strLibraryPath = folder + kGeneration1Library;
-    m_hTqslLib = OpenLibrary(m_strLibraryPath);
-    if (m_hTqslLib) {
-        m_nGeneration = 1;
-        if (!Resolve(m_tqslGen1))
-            m_nGeneration = 0;
-        return;
-    }
-    m_strLibraryPath = folder + kGeneration2Library;
-    m_hTqslLib = OpenLibrary(m_strLibraryPath);
-    if (m_hTqslLib) {
-        m_nGeneration = 2;
-        if (!Resolve(m_tqslGen2))
-            m_nGeneration = 0;
-    }
+    if (!Bind(folder + kGeneration1Library, 1, m_tqslGen1))
+        Bind(folder + kGeneration2Library, 2, m_tqslGen2);
+}
+
+// Loads one generation's file; false when it does not load. A library that
+// loads but lacks a function binds nothing.
+template <class Table>
+bool CTqslBinding::Bind(const std::string& path, int generation, Table& table) {
+    m_strLibraryPath = path;
+    m_hTqslLib = OpenLibrary(path);
+    if (!m_hTqslLib)
+        return false;
+    if (Resolve(table))
+        m_nGeneration = generation;
+    return true;
 }
 
 // Resolves every entry in table order. A library that lacks one is unloaded so

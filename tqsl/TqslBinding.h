@@ -28,6 +28,7 @@ class CTqslBinding {
 #undef TQSL_DISPATCH
 
   private:
+    template <class Table> bool Bind(const std::string& path, int generation, Table& table);
     template <class Table> bool Resolve(Table& table);
 
     void* m_hTqslLib = nullptr;

@@ -7,11 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace e2e {
-
-namespace fs = std::filesystem;
 
 const WinePaths& WinePaths::Get() {
     static const WinePaths paths = [] {
@@ -25,31 +22,12 @@ const WinePaths& WinePaths::Get() {
     return paths;
 }
 
-void CopyWindowsLibraries(const std::string& install, Libraries libraries) {
-    const std::string from = WinePaths::Get().standin + "/";
-    auto copy = [&](const std::string& name, const std::string& as) {
-        CopyFile(from + name, install + "/" + as);
-    };
-    switch (libraries) {
-    case Libraries::Generation1:
-        copy("libexpat.dll", "libexpat.dll");
-        for (const char* runtime : {"libgcc_s_dw2-1.dll", "libstdc++-6.dll"})
-            if (fs::exists(from + runtime))
-                copy(runtime, runtime);
-        [[fallthrough]];
-    case Libraries::Generation1NoCompanions:
-        copy("tqsllib.dll", "tqsllib.dll");
-        copy("tqsllib2.dll", "tqsllib2.dll");
-        break;
-    case Libraries::Generation2:
-        copy("tqsllib2.dll", "tqsllib2.dll");
-        break;
-    case Libraries::LackingExport:
-        copy("tqsllib2-lacking.dll", "tqsllib2.dll");
-        break;
-    case Libraries::None:
-        break;
-    }
+LibraryFiles WindowsLibraries() {
+    return {WinePaths::Get().standin,
+            {"libexpat.dll", "libgcc_s_dw2-1.dll", "libstdc++-6.dll"},
+            "tqsllib.dll",
+            "tqsllib2.dll",
+            "tqsllib2-lacking.dll"};
 }
 
 namespace {

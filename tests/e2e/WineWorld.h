@@ -15,7 +15,8 @@ struct WinePaths {
     static const WinePaths& Get();
 };
 
-void CopyWindowsLibraries(const std::string& install, Libraries libraries);
+// The stand-in DLLs of the Windows build.
+LibraryFiles WindowsLibraries();
 
 // Points the registry at the install folder and the proxy at the port.
 void WriteRegistry(const std::string& installFolder, Setting setting, int proxyPort);

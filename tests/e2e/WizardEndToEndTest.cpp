@@ -22,7 +22,7 @@ class WizardRun : public WizardSession {
               const std::string& exeName)
         : m_folder(WinePaths::Get().work + "/" + name), m_appName(exeName) {
         ResetFolder(m_folder);
-        m_install = BuildInstall(m_folder, world, CopyWindowsLibraries);
+        m_install = BuildInstall(m_folder, world, WindowsLibraries());
         if (serverMode != "none")
             m_server = std::make_unique<ValidationServer>(m_folder + "/server", serverMode);
         // With no server, the proxy points at a port where nothing listens.

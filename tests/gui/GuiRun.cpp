@@ -47,9 +47,7 @@ void Settle() {
 GuiRun::GuiRun(const std::string& name, const World& world, const std::string& serverMode)
     : m_folder(WorkFolder() + "/" + name) {
     ResetFolder(m_folder);
-    m_install = BuildInstall(m_folder, world, CopyLinuxLibraries);
-    WriteSettings(m_folder + "/xdg", m_install, world.setting);
-    setenv("XDG_CONFIG_DIRS", (m_folder + "/xdg").c_str(), 1);
+    m_install = BuildLinuxInstall(m_folder, world);
     if (serverMode != "none")
         m_server = std::make_unique<ValidationServer>(m_folder + "/server", serverMode);
     // With no server, the proxy points at a port where nothing listens.

@@ -1,27 +1,19 @@
 // The certificate page's logic against the stand-in library, loaded from an
 // install folder that TrustedQSL's settings file names.
 #include "core/CertificatePage.h"
+#include "Files.h"
+#include "LinuxWorld.h"
+#include "Rows.h"
 #include "submit/FormEncoding.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using e2e::ReadFile;
 
 // A sorted list, like the list box.
 class SortedList : public CertificateListView {
@@ -68,31 +60,14 @@ class CertificatePage : public testing::Test {
   protected:
     // An install folder with the library and a store of the given certificates.
     void Install(const std::vector<std::string>& certs, const std::string& behaviour,
-                 const std::string& library = "libtqsllib2.so") {
-        const fs::path standin = std::getenv("TQSL_STANDIN_DIR");
-        const fs::path fixtures = std::getenv("OVALDI_FIXTURES");
-        root = fs::path(testing::TempDir()) /
-               testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(root);
-        fs::create_directories(root / "install/tqsl-store");
-        fs::create_directories(root / "xdg/TrustedQSL");
-        fs::copy_file(standin / library, root / "install/libtqsllib2.so");
-        std::string conf = "[behaviour]\n" + behaviour + "\n";
-        for (const std::string& cert : certs) {
-            conf += ReadText(fixtures / (cert + ".conf")) + "\n";
-            for (const char* ext : {".pem", ".key"})
-                if (fs::exists(fixtures / (cert + ext)))
-                    fs::copy_file(fixtures / (cert + ext),
-                                  root / "install/tqsl-store" / (cert + ext));
-        }
-        std::ofstream(root / "install/tqsl-store/store.conf") << conf;
-        std::ofstream(root / "xdg/TrustedQSL/TQSLCert.conf")
-            << "[General]\nInstallPath=" << (root / "install").string() << "\n";
-        setenv("XDG_CONFIG_DIRS", (root / "xdg").c_str(), 1);
+                 e2e::Libraries libraries = e2e::Libraries::Generation2) {
+        install = e2e::BuildLinuxInstall(
+            testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name(),
+            e2e::Make(libraries, e2e::Setting::TqslCert, certs, behaviour));
     }
-    std::string Log() { return ReadText(root / "install/tqsl-store/calls.log"); }
+    std::string Log() { return ReadFile(install + "/tqsl-store/calls.log"); }
 
-    fs::path root;
+    std::string install;
     SortedList list;
     RecordingServices services;
 };
@@ -114,7 +89,7 @@ TEST_F(CertificatePage, ListsSortedAndSignsTheFirstEntry) {
     EXPECT_TRUE(services.messages.empty());
     ASSERT_EQ(services.records.size(), 1u);
     EXPECT_EQ(services.records[0], std::string("K1ABC|") + kArrl + "|305419896|k1abc@example.org");
-    const std::string cert = ReadText(std::string(std::getenv("OVALDI_FIXTURES")) + "/K1ABC.pem");
+    const std::string cert = ReadFile(e2e::FixturesDir() + "/K1ABC.pem");
     EXPECT_EQ(services.bodies[0].rfind("cert=" + UrlEncodeField(cert.c_str()) + "&data=", 0), 0u);
 }
 
@@ -161,12 +136,12 @@ TEST_F(CertificatePage, FailuresEndInOneMessageAndCloseTheSigningPhase) {
 }
 
 TEST_F(CertificatePage, NamesTheFunctionALibraryLacks) {
-    Install({"W1AW"}, "", "libtqsllib2-lacking.so");
+    Install({"W1AW"}, "", e2e::Libraries::LackingExport);
     CertificatePageLogic page(list, services, TypePassword);
     page.Initialise();
     EXPECT_TRUE(list.entries.empty());
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0], "The Trusted QSL library " + (root / "install").string() +
+    EXPECT_EQ(services.messages[0], "The Trusted QSL library " + install +
                                         "/libtqsllib2.so lacks the function tqsl_encodeBase64.");
     EXPECT_FALSE(page.OnNext());
     EXPECT_EQ(services.messages.back(),

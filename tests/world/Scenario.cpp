@@ -16,12 +16,41 @@ std::string FixturesDir() {
     return std::string(repo ? repo : ".") + "/tools/test-certs/fixtures";
 }
 
-std::string BuildInstall(const std::string& folder, const World& world, LibraryCopier copy) {
+namespace {
+
+void CopyLibraries(const std::string& install, Libraries libraries, const LibraryFiles& files) {
+    auto copy = [&](const std::string& name, const std::string& as) {
+        CopyFile(files.from + "/" + name, install + "/" + as);
+    };
+    switch (libraries) {
+    case Libraries::Generation1:
+        for (const std::string& companion : files.companions)
+            if (fs::exists(files.from + "/" + companion))
+                copy(companion, companion);
+        [[fallthrough]];
+    case Libraries::Generation1NoCompanions:
+        copy(files.generation1, files.generation1);
+        copy(files.generation2, files.generation2);
+        break;
+    case Libraries::Generation2:
+        copy(files.generation2, files.generation2);
+        break;
+    case Libraries::LackingExport:
+        copy(files.lacking, files.generation2);
+        break;
+    case Libraries::None:
+        break;
+    }
+}
+
+} // namespace
+
+std::string BuildInstall(const std::string& folder, const World& world, const LibraryFiles& files) {
     const std::string install = folder + "/install";
     const std::string store = install + "/tqsl-store";
     ResetFolder(install);
     fs::create_directories(store);
-    copy(install, world.libraries);
+    CopyLibraries(install, world.libraries, files);
     std::string conf = "[behaviour]\n" + world.behaviour + "\n";
     for (const std::string& cert : world.certs) {
         const std::string base = FixturesDir() + "/" + cert;

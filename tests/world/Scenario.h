@@ -35,11 +35,16 @@ struct World {
 // The test certificates and keys of the source tree (OVALDI_REPO).
 std::string FixturesDir();
 
-// Copies the platform's library files of a world into an install folder.
-using LibraryCopier = void (*)(const std::string& install, Libraries libraries);
+// A platform's stand-in library files, and the build folder that holds them.
+struct LibraryFiles {
+    std::string from;
+    std::vector<std::string> companions; // installed with generation 1, as far as built
+    std::string generation1, generation2;
+    std::string lacking; // installed under generation 2's name
+};
 
 // Builds the world under folder; returns the install folder.
-std::string BuildInstall(const std::string& folder, const World& world, LibraryCopier copy);
+std::string BuildInstall(const std::string& folder, const World& world, const LibraryFiles& files);
 
 // The calls the stand-in received, one line each.
 std::vector<std::string> CallLog(const std::string& installFolder);

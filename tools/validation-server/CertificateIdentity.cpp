@@ -1,5 +1,7 @@
 #include "CertificateIdentity.h"
 
+#include "OpenSslPtr.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -13,13 +15,10 @@ namespace {
 
 constexpr char kCallSignOid[] = "1.3.6.1.4.1.12348.1.1";
 
-template <typename T, void (*Free)(T*)> struct Deleter {
-    void operator()(T* p) const { Free(p); }
-};
-using Bio = std::unique_ptr<BIO, Deleter<BIO, BIO_free_all>>;
-using X509Ptr = std::unique_ptr<X509, Deleter<X509, X509_free>>;
-using Asn1Object = std::unique_ptr<ASN1_OBJECT, Deleter<ASN1_OBJECT, ASN1_OBJECT_free>>;
-using BigNum = std::unique_ptr<BIGNUM, Deleter<BIGNUM, BN_free>>;
+using Bio = OpenSslPtr<BIO, BIO_free_all>;
+using X509Ptr = OpenSslPtr<X509, X509_free>;
+using Asn1Object = OpenSslPtr<ASN1_OBJECT, ASN1_OBJECT_free>;
+using BigNum = OpenSslPtr<BIGNUM, BN_free>;
 
 std::optional<std::string> EntryText(const X509_NAME* name, int index) {
     if (index < 0)

@@ -1,8 +1,8 @@
 #include "SubmissionCheck.h"
 
 #include "CertificateIdentity.h"
+#include "OpenSslPtr.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -31,10 +31,7 @@ std::optional<Record> SplitRecord(std::string_view text) {
 }
 
 std::optional<std::string> DecodeBase64(const std::string& text) {
-    struct CtxFree {
-        void operator()(EVP_ENCODE_CTX* ctx) const { EVP_ENCODE_CTX_free(ctx); }
-    };
-    const std::unique_ptr<EVP_ENCODE_CTX, CtxFree> ctx(EVP_ENCODE_CTX_new());
+    const OpenSslPtr<EVP_ENCODE_CTX, EVP_ENCODE_CTX_free> ctx(EVP_ENCODE_CTX_new());
     std::string out(text.size() / 4 * 3 + 3, '\0');
     auto* bytes = reinterpret_cast<unsigned char*>(&out[0]);
     int written = 0, tail = 0;
@@ -49,10 +46,7 @@ std::optional<std::string> DecodeBase64(const std::string& text) {
 }
 
 bool VerifiesWithSha1(EVP_PKEY* key, const std::string& message, const std::string& signature) {
-    struct CtxFree {
-        void operator()(EVP_MD_CTX* ctx) const { EVP_MD_CTX_free(ctx); }
-    };
-    const std::unique_ptr<EVP_MD_CTX, CtxFree> ctx(EVP_MD_CTX_new());
+    const OpenSslPtr<EVP_MD_CTX, EVP_MD_CTX_free> ctx(EVP_MD_CTX_new());
     return EVP_DigestVerifyInit(ctx.get(), nullptr, EVP_sha1(), nullptr, key) == 1 &&
            EVP_DigestVerify(ctx.get(), reinterpret_cast<const unsigned char*>(signature.data()),
                             signature.size(),

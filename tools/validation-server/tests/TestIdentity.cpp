@@ -1,5 +1,7 @@
 #include "TestIdentity.h"
 
+#include "../OpenSslPtr.h"
+
 #include <stdexcept>
 
 #include <openssl/pem.h>
@@ -7,13 +9,10 @@
 
 namespace {
 
-template <typename T, void (*Free)(T*)> struct Deleter {
-    void operator()(T* p) const { Free(p); }
-};
-using X509Ptr = std::unique_ptr<X509, Deleter<X509, X509_free>>;
-using X509NamePtr = std::unique_ptr<X509_NAME, Deleter<X509_NAME, X509_NAME_free>>;
-using Bio = std::unique_ptr<BIO, Deleter<BIO, BIO_free_all>>;
-using MdCtx = std::unique_ptr<EVP_MD_CTX, Deleter<EVP_MD_CTX, EVP_MD_CTX_free>>;
+using X509Ptr = OpenSslPtr<X509, X509_free>;
+using X509NamePtr = OpenSslPtr<X509_NAME, X509_NAME_free>;
+using Bio = OpenSslPtr<BIO, BIO_free_all>;
+using MdCtx = OpenSslPtr<EVP_MD_CTX, EVP_MD_CTX_free>;
 
 void Require(bool ok, const char* what) {
     if (!ok)

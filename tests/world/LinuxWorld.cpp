@@ -3,32 +3,13 @@
 #include "Files.h"
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace e2e {
 
-namespace fs = std::filesystem;
-
-void CopyLinuxLibraries(const std::string& install, Libraries libraries) {
-    const std::string from = std::string(std::getenv("TQSL_STANDIN_DIR")) + "/";
-    auto copy = [&](const std::string& name, const std::string& as) {
-        CopyFile(from + name, install + "/" + as);
-    };
-    switch (libraries) {
-    case Libraries::Generation1:
-    case Libraries::Generation1NoCompanions: // Linux has no companions to load
-        copy("libtqsllib.so", "libtqsllib.so");
-        copy("libtqsllib2.so", "libtqsllib2.so");
-        break;
-    case Libraries::Generation2:
-        copy("libtqsllib2.so", "libtqsllib2.so");
-        break;
-    case Libraries::LackingExport:
-        copy("libtqsllib2-lacking.so", "libtqsllib2.so");
-        break;
-    case Libraries::None:
-        break;
-    }
+LibraryFiles LinuxLibraries() {
+    const char* standin = std::getenv("TQSL_STANDIN_DIR");
+    return {
+        standin ? standin : ".", {}, "libtqsllib.so", "libtqsllib2.so", "libtqsllib2-lacking.so"};
 }
 
 void WriteSettings(const std::string& configDir, const std::string& installFolder,
@@ -52,6 +33,13 @@ void WriteSettings(const std::string& configDir, const std::string& installFolde
                   "[General]\nInstallPath=" + installFolder + std::string(300, '/') + "\n");
         break;
     }
+}
+
+std::string BuildLinuxInstall(const std::string& folder, const World& world) {
+    const std::string install = BuildInstall(folder, world, LinuxLibraries());
+    WriteSettings(folder + "/xdg", install, world.setting);
+    setenv("XDG_CONFIG_DIRS", (folder + "/xdg").c_str(), 1);
+    return install;
 }
 
 } // namespace e2e
